@@ -153,14 +153,17 @@ vnl_stop() {
 
 # ---- the user's side: mouse, keys, screen, clipboard, registry ----------------
 
-# Presses the right button on the icon and waits for the menu.
+# Presses the right button on the icon and waits for the menu. Keys reach the
+# window under the pointer, so the pointer then moves onto the menu's last
+# item, which opens no submenu.
 open_menu() {
     xdotool mousemove "$ICON_X" "$ICON_Y" click 3
-    probe shown '#32768' 5 >/dev/null
+    local left top right bottom
+    read -r left top right bottom < <(probe rect '#32768') || return 1
+    xdotool mousemove $((left + 30)) $((bottom - 10))
 }
 
-# menu_keys KEY...: keys for the open menu. The pointer stays where the menu
-# opened, on the menu's last item, so the keys reach the menu.
+# menu_keys KEY...: keys for the open menu.
 menu_keys() {
     sleep 0.3
     xdotool key --delay 250 "$@"

@@ -41,6 +41,23 @@ C:\' "$(clip_get)"
     expect_eq "no tray window is left" 1 "$(probe wait TFVNL 0 >/dev/null; echo $?)"
 }
 
+test_path_copy_on_a_busy_clipboard() {
+    clip_set "kept"
+    sleep 0.5
+    probe hold-clipboard 5000 >/dev/null &
+    local holder=$! box
+    sleep 0.5
+    (vnl 'c:\windows'; echo $? >"$E2E_WORK/pathcopy.rc") &
+    box=$(probe box Vnl 15)
+    expect_eq "one box, captioned with the default title" "text=クリップボードを開くことができません." "$(grep '^text=' <<<"$box")"
+    expect_eq "with the error icon" "icon=1" "$(grep '^icon=' <<<"$box")"
+    probe press-ok Vnl
+    wait "$holder"
+    for _ in $(seq 50); do [[ -s "$E2E_WORK/pathcopy.rc" ]] && break; sleep 0.2; done
+    expect_eq "then exit code 0" 0 "$(cat "$E2E_WORK/pathcopy.rc" 2>/dev/null)"
+    expect_eq "the clipboard keeps what it had" "kept" "$(clip_get)"
+}
+
 test_resident_icon_menu_and_quit() {
     local shot
     shot=$(screenshot resident-before)

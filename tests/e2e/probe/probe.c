@@ -9,9 +9,11 @@
  *                                   print its answer as "result=N"
  *   probe tray LPARAM               post the icon's callback message with LPARAM
  *   probe hold-clipboard MS         keep the clipboard open for MS milliseconds
- *   probe box TITLE [SECONDS]       wait for a visible window titled TITLE, print
- *                                   "text=..." (its static text) and "icon=N"
- *   probe press-ok TITLE            press the OK button of that window
+ *   probe box TITLE [SECONDS]       wait for a message box titled TITLE, print
+ *                                   "text=..." (its text) and "icon=1" if it has one
+ *   probe press-ok TITLE            press the OK button of that box
+ *   probe rect CLASS                print "left top right bottom" of the visible
+ *                                   window of CLASS
  *   probe windows                   print every visible top-level window
  *   probe keep                      hold a hidden window until ended, which keeps
  *                                   the virtual desktop open between tests
@@ -34,6 +36,36 @@ static HWND wait_for(const char *cls, const char *title, int seconds, int want, 
         HWND w = FindWindowA(cls, title);
         if (w && visible && !IsWindowVisible(w)) w = NULL;
         if ((w != NULL) == want) return w ? w : (HWND)1;
+        if ((int)(GetTickCount() - end) > 0) return NULL;
+        Sleep(100);
+    }
+}
+
+struct find_box {
+    const char *title;
+    HWND found;
+};
+
+static BOOL CALLBACK match_box(HWND w, LPARAM param) {
+    struct find_box *f = (struct find_box *)param;
+    char cls[64], text[512];
+    if (!IsWindowVisible(w)) return TRUE;
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowTextA(w, text, sizeof text);
+    if (!strcmp(cls, "#32770") && !strcmp(text, f->title)) {
+        f->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* A visible dialog box (a message box) with this title. */
+static HWND wait_for_box(const char *title, int seconds) {
+    DWORD end = GetTickCount() + (DWORD)seconds * 1000;
+    for (;;) {
+        struct find_box f = {title, NULL};
+        EnumWindows(match_box, (LPARAM)&f);
+        if (f.found) return f.found;
         if ((int)(GetTickCount() - end) > 0) return NULL;
         Sleep(100);
     }
@@ -91,13 +123,13 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (!strcmp(cmd, "box") && argc > 2) {
-        HWND w = wait_for(NULL, argv[2], argc > 3 ? atoi(argv[3]) : 20, 1, 1);
+        HWND w = wait_for_box(argv[2], argc > 3 ? atoi(argv[3]) : 20);
         if (!w) return 1;
         EnumChildWindows(w, print_static, 0);
         return 0;
     }
     if (!strcmp(cmd, "press-ok") && argc > 2) {
-        HWND w = wait_for(NULL, argv[2], 5, 1, 1);
+        HWND w = wait_for_box(argv[2], 5);
         HWND ok;
         if (!w) return 1;
         ok = GetDlgItem(w, IDOK);
@@ -142,6 +174,13 @@ int main(int argc, char **argv) {
         MSG m;
         CreateWindowExA(0, "STATIC", "e2e keeper", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
         while (GetMessageA(&m, NULL, 0, 0) > 0) DispatchMessageA(&m);
+        return 0;
+    }
+    if (!strcmp(cmd, "rect") && argc > 2) {
+        RECT r;
+        HWND w = wait_for(argv[2], NULL, 5, 1, 1);
+        if (!w || !GetWindowRect(w, &r)) return 1;
+        printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
         return 0;
     }
     if (!strcmp(cmd, "windows")) {
