@@ -11,6 +11,8 @@ const std::exception& UnknownException() {
     return unknown;
 }
 
+void ShowMessage(IApplication& app, const std::string& text) { app.MessageBox(text, app.Title(), mb::Ok); }
+
 std::string DefaultApplicationTitle(const std::string& moduleFileName) {
     std::string name = moduleFileName.substr(mbcs::LastBackslashPos(moduleFileName));
     const std::size_t dot = name.rfind('.');

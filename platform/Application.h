@@ -46,6 +46,10 @@ public:
     virtual void ShowException(const std::exception& e) = 0;
 };
 
+// The plain message dialog: the text, one OK button, no icon, the
+// application title as caption.
+void ShowMessage(IApplication& app, const std::string& text);
+
 // The default title: the program file's name without folder and extension,
 // every letter after the first in lower case ("C:\x\VNL.exe" -> "Vnl").
 std::string DefaultApplicationTitle(const std::string& moduleFileName);

@@ -190,12 +190,8 @@ void TFVNL::WMQueryEndSession(TMessage& m) {
 }
 
 void TFVNL::VanteloPlusA1Click() {
-    int result = 0;
-    {
-        TrayGateClosed gate(FTrayEnabled, *this);
-        if (m_settingsDialog) result = m_settingsDialog();
-        if (result == 1) LoadSettings();
-    }
+    TrayGateClosed gate(FTrayEnabled, *this);
+    if (m_settingsDialog && m_settingsDialog() == mb::IdOk) LoadSettings();
 }
 
 void TFVNL::VanteloPlusX1Click() { Close(); }

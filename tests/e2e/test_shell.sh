@@ -81,6 +81,17 @@ test_resident_icon_menu_and_quit() {
     expect_eq "the icon is removed" 1 "$(icon_colours "$shot")"
 }
 
+test_first_start_makes_the_settings_keys() {
+    reg_delete_key 'HKCU\Software\hkr'
+    vnl_start
+    local key out
+    for key in Explorer Changer ETC; do
+        out=$(wine reg query "HKCU\\Software\\hkr\\VNL\\$key" 2>/dev/null)
+        expect_eq "the key $key exists" 0 $?
+        expect_eq "and holds no value" 0 "$(grep -c REG_ <<<"$out")"
+    done
+}
+
 test_second_start_ends_at_once() {
     vnl_start
     sleep 1

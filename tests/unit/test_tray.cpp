@@ -282,6 +282,15 @@ TEST_F(TrayTest, IsOnBatteryFromTheLineStatus) {
     }
 }
 
+TEST_F(TrayTest, ThePlainMessageHasNoIconAndTheApplicationTitle) {
+    Start();
+    ShowMessage(p.app, "プロセスを起動できませんでした。");
+    ASSERT_EQ(p.app.boxes.size(), 1u);
+    EXPECT_EQ(p.app.boxes[0].text, "プロセスを起動できませんでした。");
+    EXPECT_EQ(p.app.boxes[0].caption, "Vantelo Plus");
+    EXPECT_EQ(p.app.boxes[0].flags, 0u);
+}
+
 TEST_F(TrayTest, ShowErrorIsAnExclamationBoxCaptionedError) {
     Start().ShowError("Error ExitWindowEx");
     ASSERT_EQ(p.app.boxes.size(), 1u);
