@@ -198,6 +198,34 @@ clip_get() {
     xclip -selection clipboard -o 2>/dev/null
 }
 
+# The text as the Windows side holds it (CF_TEXT), in hex; hex_of gives the
+# same for a UTF-8 text.
+clip_hex() { probe clip-hex; }
+hex_of() { printf '%s' "$1" | iconv -f utf-8 -t cp932 | od -An -tx1 -v | tr -d ' \n'; }
+
+# until_clip TEXT [SECONDS]: until the X clipboard holds TEXT (the program's
+# writes reach X a moment later).
+until_clip() {
+    local limit=${2:-10}
+    for _ in $(seq $((limit * 5))); do
+        [[ "$(clip_get)" == "$1" ]] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# until_windows_clip TEXT [SECONDS]: until Windows holds TEXT, which it takes
+# from X a moment after it was set there, with its line ends as CR LF.
+until_windows_clip() {
+    local want limit=${2:-10}
+    want=$(hex_of "${1//$'\n'/$'\r\n'}")
+    for _ in $(seq $((limit * 2))); do
+        [[ "$(clip_hex)" == "$want" ]] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # reg_value KEY NAME: the data of one value as `reg query` shows it.
 reg_value() {
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 |

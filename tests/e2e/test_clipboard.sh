@@ -5,7 +5,8 @@
 # change to the Windows side, which tells the viewers.
 copy() {
     clip_set "$1"
-    sleep 0.7
+    until_windows_clip "$1" || fail "Windows did not take [$1] from the X clipboard"
+    sleep 0.2
 }
 
 # pick_history KEY...: opens the history submenu by its access key and moves
@@ -13,7 +14,12 @@ copy() {
 pick_history() {
     open_menu
     menu_keys e "$@" Return
-    sleep 0.7
+}
+
+# expect_pick WHAT TEXT: the pick put TEXT back on the clipboard.
+expect_pick() {
+    until_clip "$2"
+    expect_eq "$1" "$2" "$(clip_get)"
 }
 
 test_clipboard_history_puts_texts_back() {
@@ -24,7 +30,7 @@ test_clipboard_history_puts_texts_back() {
     copy "ascii text"
     copy "$japanese"
     clip_set_file "$big"
-    sleep 1
+    until_windows_clip "$(cat "$big")" 20 || fail "Windows did not take the 100 KB text"
     open_menu
     xdotool key e
     sleep 1
@@ -34,19 +40,22 @@ test_clipboard_history_puts_texts_back() {
 
     # Newest first: big, Japanese, ASCII. The third goes back and to the top.
     pick_history Down Down
-    expect_eq "the ASCII entry comes back" "ascii text" "$(clip_get)"
+    expect_pick "the ASCII entry comes back" "ascii text"
     # Now: ASCII, big, Japanese.
     pick_history Down Down
+    until_clip "$japanese"
     expect_eq "the Japanese entry comes back byte for byte" "$(printf '%s' "$japanese" | od -An -tx1)" \
         "$(clip_get | od -An -tx1)"
+    expect_eq "as Shift-JIS on the Windows side" "$(hex_of "$japanese")" "$(clip_hex)"
     # Now: Japanese, ASCII, big.
     pick_history Down Down
+    until_clip "$(cat "$big")" 20
     clip_get >"$OUT/big-back.txt"
     expect "the 100 KB entry comes back whole" cmp -s "$big" "$OUT/big-back.txt"
     # Now: big, Japanese, ASCII: picking the top changes nothing.
     pick_history
     pick_history Down Down
-    expect_eq "the order moved as entries were picked" "ascii text" "$(clip_get)"
+    expect_pick "the order moved as entries were picked" "ascii text"
 }
 
 test_clipboard_history_holds_fifteen() {
@@ -54,10 +63,10 @@ test_clipboard_history_holds_fifteen() {
     for i in $(seq 1 16); do copy "text $i"; done
     # Up from the first entry wraps to the last: the oldest that is kept.
     pick_history Up
-    expect_eq "after sixteen texts the oldest kept is the second" "text 2" "$(clip_get)"
+    expect_pick "after sixteen texts the oldest kept is the second" "text 2"
     # It went to the top, so now the third is the oldest.
     pick_history Up
-    expect_eq "picked, it moved to the top" "text 3" "$(clip_get)"
+    expect_pick "picked, it moved to the top" "text 3"
 }
 
 test_clipboard_busy() {
@@ -76,7 +85,7 @@ test_clipboard_busy() {
 
     copy "after"
     pick_history Down
-    expect_eq "and its history still works" "before" "$(clip_get)"
+    expect_pick "and its history still works" "before"
 
     # A pick while the clipboard is held: the same box, nothing changes.
     probe hold-clipboard 4000 >/dev/null &

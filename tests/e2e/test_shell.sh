@@ -6,10 +6,6 @@ ICON_AREA=16x16+1005+750
 # Colour count of the icon's place: a flat taskbar has one.
 icon_colours() { colours "$1" "$ICON_AREA"; }
 
-# Text on the clipboard as the Windows side holds it (CF_TEXT, in hex).
-clip_hex() { probe clip-hex; }
-hex_of() { printf '%s' "$1" | iconv -f utf-8 -t cp932 | od -An -tx1 -v | tr -d ' \n'; }
-
 test_path_copy_expands_names() {
     mkdir -p "$C_DRIVE/Long Folder Name/Sub Dir"
     echo hi >"$C_DRIVE/Long Folder Name/Sub Dir/My Document.txt"
@@ -43,7 +39,7 @@ C:\' "$(clip_get)"
 
 test_path_copy_on_a_busy_clipboard() {
     clip_set "kept"
-    sleep 0.5
+    until_windows_clip "kept"
     probe hold-clipboard 5000 >/dev/null &
     local holder=$! box
     sleep 0.5
