@@ -57,11 +57,7 @@ start_display() {
     : >"$fdfile"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >"$E2E_WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    for _ in $(seq 100); do
-        [[ -s "$fdfile" ]] && break
-        sleep 0.1
-    done
-    [[ -s "$fdfile" ]] || { log "Xvfb did not start"; return 1; }
+    within 10 test -s "$fdfile" || { log "Xvfb did not start"; return 1; }
     export DISPLAY=":$(head -n1 "$fdfile")"
     log "display $DISPLAY"
 }
@@ -129,15 +125,7 @@ vnl_start() {
 # vnl_exit_code [SECONDS]: waits for the resident program to end and prints
 # its exit code, or "running" when it did not end in time.
 vnl_exit_code() {
-    local limit=${1:-15}
-    for _ in $(seq $((limit * 10))); do
-        if [[ -s "$E2E_WORK/vnl.rc" ]]; then
-            cat "$E2E_WORK/vnl.rc"
-            return
-        fi
-        sleep 0.1
-    done
-    echo running
+    if within "${1:-15}" test -s "$E2E_WORK/vnl.rc"; then cat "$E2E_WORK/vnl.rc"; else echo running; fi
 }
 
 # Ends a resident program a test left behind, through the probe's end of
@@ -203,38 +191,28 @@ clip_get() {
 clip_hex() { probe clip-hex; }
 hex_of() { printf '%s' "$1" | iconv -f utf-8 -t cp932 | od -An -tx1 -v | tr -d ' \n'; }
 
-# until_clip TEXT [SECONDS]: until the X clipboard holds TEXT (the program's
-# writes reach X a moment later).
-until_clip() {
-    local limit=${2:-10}
+# within SECONDS COMMAND...: until the command succeeds, tried five times a
+# second.
+within() {
+    local limit=$1
+    shift
     for _ in $(seq $((limit * 5))); do
-        [[ "$(clip_get)" == "$1" ]] && return 0
+        "$@" && return 0
         sleep 0.2
     done
     return 1
 }
+
+clip_is() { [[ "$(clip_get)" == "$1" ]]; }
+clip_hex_is() { [[ "$(clip_hex)" == "$1" ]]; }
+
+# until_clip TEXT [SECONDS]: until the X clipboard holds TEXT (the program's
+# writes reach X a moment later).
+until_clip() { within "${2:-10}" clip_is "$1"; }
 
 # until_windows_clip TEXT [SECONDS]: until Windows holds TEXT, which it takes
 # from X a moment after it was set there, with its line ends as CR LF.
-until_windows_clip() {
-    local want limit=${2:-10}
-    want=$(hex_of "${1//$'\n'/$'\r\n'}")
-    for _ in $(seq $((limit * 2))); do
-        [[ "$(clip_hex)" == "$want" ]] && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-# reg_value KEY NAME: the data of one value as `reg query` shows it.
-reg_value() {
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 |
-        awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
-}
-
-reg_dword() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
-reg_sz() { wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
-reg_delete_key() { wine reg delete "$1" /f >/dev/null 2>&1 || true; }
+until_windows_clip() { within "${2:-10}" clip_hex_is "$(hex_of "${1//$'\n'/$'\r\n'}")"; }
 
 # ---- running the tests ---------------------------------------------------------
 

@@ -2,11 +2,13 @@
 # submenu, and a chosen entry goes back on the clipboard whole.
 
 # copy TEXT: another program puts TEXT on the clipboard; Wine hands the
-# change to the Windows side, which tells the viewers.
+# change to the Windows side, which tells the viewers. The pause lets the
+# program read the text before X changes again: Wine reads it from X only
+# when asked, and by then a newer text would stand there.
 copy() {
     clip_set "$1"
     until_windows_clip "$1" || fail "Windows did not take [$1] from the X clipboard"
-    sleep 0.2
+    sleep 0.8
 }
 
 # pick_history KEY...: opens the history submenu by its access key and moves
@@ -31,6 +33,7 @@ test_clipboard_history_puts_texts_back() {
     copy "$japanese"
     clip_set_file "$big"
     until_windows_clip "$(cat "$big")" 20 || fail "Windows did not take the 100 KB text"
+    sleep 0.8
     open_menu
     xdotool key e
     sleep 1

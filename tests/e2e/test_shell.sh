@@ -49,7 +49,7 @@ test_path_copy_on_a_busy_clipboard() {
     expect_eq "with the error icon" "icon=1" "$(grep '^icon=' <<<"$box")"
     probe press-ok Vnl
     wait "$holder"
-    for _ in $(seq 50); do [[ -s "$E2E_WORK/pathcopy.rc" ]] && break; sleep 0.2; done
+    within 10 test -s "$E2E_WORK/pathcopy.rc"
     expect_eq "then exit code 0" 0 "$(cat "$E2E_WORK/pathcopy.rc" 2>/dev/null)"
     expect_eq "the clipboard keeps what it had" "kept" "$(clip_get)"
 }

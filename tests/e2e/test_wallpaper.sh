@@ -26,16 +26,10 @@ changer() {
 }
 
 wallpaper() { reg_value "$DESKTOP" Wallpaper; }
+wallpaper_is() { [[ "$(wallpaper)" == "$1" ]]; }
 
 # wait_wallpaper PATH [SECONDS]: until the desktop names PATH.
-wait_wallpaper() {
-    local limit=${2:-10}
-    for _ in $(seq $((limit * 2))); do
-        [[ "$(wallpaper)" == "$1" ]] && return 0
-        sleep 0.5
-    done
-    return 1
-}
+wait_wallpaper() { within "${2:-10}" wallpaper_is "$1"; }
 
 test_wallpaper_from_menu_submenu_and_log() {
     changer 1 60 0 0
