@@ -214,6 +214,16 @@ until_clip() { within "${2:-10}" clip_is "$1"; }
 # from X a moment after it was set there, with its line ends as CR LF.
 until_windows_clip() { within "${2:-10}" clip_hex_is "$(hex_of "${1//$'\n'/$'\r\n'}")"; }
 
+# reg_value KEY NAME: the data of one value as `reg query` shows it.
+reg_value() {
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | iconv -f cp932 -t utf-8 |
+        awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+}
+
+reg_dword() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
+reg_sz() { wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
+reg_delete_key() { wine reg delete "$1" /f >/dev/null 2>&1 || true; }
+
 # ---- running the tests ---------------------------------------------------------
 
 run_test() {
