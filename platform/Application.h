@@ -13,12 +13,9 @@ class TForm;
 
 namespace mb {
 constexpr unsigned Ok = 0x00;
-constexpr unsigned YesNo = 0x04;
 constexpr unsigned IconError = 0x10;
 constexpr unsigned IconExclamation = 0x30;
-constexpr unsigned DefButton2 = 0x100;
 constexpr int IdOk = 1;
-constexpr int IdYes = 6;
 }  // namespace mb
 
 class IApplication {

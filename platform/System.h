@@ -10,7 +10,6 @@ namespace vnl {
 
 namespace nim {
 constexpr std::uint32_t Add = 0;
-constexpr std::uint32_t Modify = 1;
 constexpr std::uint32_t Delete = 2;
 }  // namespace nim
 

@@ -24,7 +24,6 @@ struct TMessage {
 };
 
 namespace msg {
-constexpr std::uint32_t Null = 0x0000;
 constexpr std::uint32_t Close = 0x0010;            // WM_CLOSE
 constexpr std::uint32_t QueryEndSession = 0x0011;  // WM_QUERYENDSESSION
 constexpr std::uint32_t EndSession = 0x0016;       // WM_ENDSESSION

@@ -46,10 +46,6 @@ struct FindTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { FindClose(h); }
 };
-struct KeyTraits {
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY h) { RegCloseKey(h); }
-};
 struct MenuTraits {
     static HMENU Invalid() { return nullptr; }
     static void Close(HMENU h) { DestroyMenu(h); }
@@ -69,7 +65,6 @@ struct WindowTraits {
 
 using UniqueHandle = Unique<HANDLE, KernelTraits>;
 using UniqueFind = Unique<HANDLE, FindTraits>;
-using UniqueKey = Unique<HKEY, KeyTraits>;
 using UniqueMenu = Unique<HMENU, MenuTraits>;
 using UniqueGlobal = Unique<HGLOBAL, GlobalTraits>;
 using UniqueIcon = Unique<HICON, IconTraits>;

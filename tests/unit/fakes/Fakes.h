@@ -176,7 +176,7 @@ public:
     explicit FakeSystem(CallLog& log) : m_log(log) {}
     void ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
         icons.push_back({message, data});
-        m_log.push_back(message == nim::Add ? "icon.Add" : message == nim::Delete ? "icon.Delete" : "icon.Modify");
+        m_log.push_back(message == nim::Add ? "icon.Add" : message == nim::Delete ? "icon.Delete" : "icon.Other");
     }
     Point GetCursorPos() override {
         m_log.push_back("GetCursorPos");
